@@ -24,9 +24,9 @@ function(add_wine_environment depth)
 endfunction()
 
 # A test program, built in both Windows builds and run under Wine by the 64-bit one.
-# DEPTH picks the screen depth of the environment it runs in (24 by default).
+# DEPTH picks the screen depth of the environment it runs in (24 by default); ENVIRONMENT adds variables.
 function(add_wine_test name)
-  cmake_parse_arguments(arg "" "DEPTH;TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(arg "" "DEPTH;TIMEOUT" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   if(NOT arg_DEPTH)
     set(arg_DEPTH 24)
   endif()
@@ -41,7 +41,7 @@ function(add_wine_test name)
     endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT "TESSELLARIUM_WINE_HOME=${CMAKE_BINARY_DIR}/wine/depth${arg_DEPTH}"
+      ENVIRONMENT "TESSELLARIUM_WINE_HOME=${CMAKE_BINARY_DIR}/wine/depth${arg_DEPTH};${arg_ENVIRONMENT}"
       FIXTURES_REQUIRED wine${arg_DEPTH}
       RESOURCE_LOCK wine${arg_DEPTH}
       TIMEOUT ${arg_TIMEOUT})

@@ -1,4 +1,4 @@
-#include "RegistryKey.h"
+#include "AddinRegistration.h"
 #include "ScratchKey.h"
 
 #include <gtest/gtest.h>
@@ -17,19 +17,6 @@ static_assert(CRegistryKey::kAccess == 0x2001F, "the 32-bit program asks for exa
 
 const std::string kTestPath = "Software\\Tessellarium Tests\\RegistryKey";
 
-// Runs one open-use-close exchange as the dialog does, closing the key on every path after Open.
-void Exchange(HKEY root, const std::string& path, const std::function<void(CRegistryKey&)>& use) {
-  CRegistryKey key(path);
-  key.Open(root);
-  try {
-    use(key);
-  } catch (...) {
-    key.Close();
-    throw;
-  }
-  key.Close();
-}
-
 void ExpectRegistryError(const std::function<void()>& action) {
   try {
     action();
@@ -41,13 +28,13 @@ void ExpectRegistryError(const std::function<void()>& action) {
 
 std::string ReadString(const char* name) {
   std::string text = "untouched";
-  Exchange(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadString(name, text); });
+  ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadString(name, text); });
   return text;
 }
 
 std::uint32_t ReadDword(const char* name) {
   std::uint32_t value = 0xDEADBEEF;
-  Exchange(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadDword(name, value); });
+  ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadDword(name, value); });
   return value;
 }
 
@@ -71,7 +58,7 @@ TEST(RegistryKey, ReadingAMissingValueFailsAndLeavesTheTextAlone) {
   ScratchKey scratch(HKEY_CURRENT_USER, kTestPath);
   std::string text = "kept";
   ExpectRegistryError([&] {
-    Exchange(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadString("", text); });
+    ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [&](CRegistryKey& key) { key.ReadString("", text); });
   });
   EXPECT_EQ(text, "kept");
   ExpectRegistryError([] { ReadDword("LoadBehavior"); });
@@ -139,21 +126,21 @@ TEST(RegistryKey, ReadDwordOfMoreThanFourBytesFails) {
 TEST(RegistryKey, WriteStringStoresTheTextWithItsNul) {
   ScratchKey scratch(HKEY_CURRENT_USER, kTestPath);
   scratch.SetValue("", REG_DWORD, DwordBytes(7));
-  Exchange(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteString("", "1"); });
+  ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteString("", "1"); });
   EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, kTestPath, ""), (RawValue{REG_SZ, std::string("1", 2)}));
 }
 
 TEST(RegistryKey, WriteDwordStoresFourBytes) {
   ScratchKey scratch(HKEY_CURRENT_USER, kTestPath);
   scratch.SetValue("LoadBehavior", REG_SZ, std::string("1", 2));
-  Exchange(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 3); });
+  ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 3); });
   EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, kTestPath, "LoadBehavior"), (RawValue{REG_DWORD, DwordBytes(3)}));
 }
 
 TEST(RegistryKey, WritingToAMissingKeyFailsAndCreatesNothing) {
   DeleteKeyTree(HKEY_CURRENT_USER, kTestPath);
   ExpectRegistryError(
-      [] { Exchange(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 3); }); });
+      [] { ExchangeWithKey(HKEY_CURRENT_USER, kTestPath, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 3); }); });
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestPath));
 }
 
@@ -167,9 +154,9 @@ TEST(RegistryKey, MachineKeysAreReachedInThe32BitView) {
   view64.SetDword("LoadBehavior", 2);
 
   std::uint32_t read = 0;
-  Exchange(HKEY_LOCAL_MACHINE, path, [&](CRegistryKey& key) { key.ReadDword("LoadBehavior", read); });
+  ExchangeWithKey(HKEY_LOCAL_MACHINE, path, [&](CRegistryKey& key) { key.ReadDword("LoadBehavior", read); });
   EXPECT_EQ(read, 1u);
-  Exchange(HKEY_LOCAL_MACHINE, path, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 0); });
+  ExchangeWithKey(HKEY_LOCAL_MACHINE, path, [](CRegistryKey& key) { key.WriteDword("LoadBehavior", 0); });
   EXPECT_EQ(ReadRawValue(HKEY_LOCAL_MACHINE, path, "LoadBehavior", KEY_WOW64_32KEY)->bytes, DwordBytes(0));
   EXPECT_EQ(ReadRawValue(HKEY_LOCAL_MACHINE, path, "LoadBehavior", KEY_WOW64_64KEY)->bytes, DwordBytes(2));
 }
@@ -178,7 +165,7 @@ TEST(RegistryKey, UserKeysAreTheSameInEveryView) {
   const std::string path = FindRegistration(IdeHost::Vs6)->keyPath;
   ScratchKey scratch(HKEY_CURRENT_USER, path, 0);
   scratch.SetValue("", REG_SZ, std::string("0", 2));
-  Exchange(HKEY_CURRENT_USER, path, [](CRegistryKey& key) { key.WriteString("", "1"); });
+  ExchangeWithKey(HKEY_CURRENT_USER, path, [](CRegistryKey& key) { key.WriteString("", "1"); });
   for (REGSAM view : {REGSAM{0}, REGSAM{KEY_WOW64_32KEY}, REGSAM{KEY_WOW64_64KEY}})
     EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, path, "", view), (RawValue{REG_SZ, std::string("1", 2)})) << view;
 }

@@ -1,0 +1,145 @@
+// Times a dialog program from process start until its window is visible and painted, and until the
+// process has ended after OK. Runs the programs named on the command line in turn, several times each.
+//   startup_benchmark RUNS NAME=PATH [NAME=PATH ...]
+#include "HostTable.h"
+#include "ScratchKey.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kCaption[] = "Tessellarium Control Panel";
+
+double Now() {
+  static const double frequency = [] {
+    LARGE_INTEGER value;
+    QueryPerformanceFrequency(&value);
+    return static_cast<double>(value.QuadPart);
+  }();
+  LARGE_INTEGER value;
+  QueryPerformanceCounter(&value);
+  return static_cast<double>(value.QuadPart) * 1000.0 / frequency;
+}
+
+struct Sample {
+  double shownMs;
+  double endedMs;
+};
+
+HWND FindDialogOf(DWORD processId) {
+  for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", kCaption); window;
+       window = FindWindowExA(nullptr, window, "#32770", kCaption)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId) return window;
+  }
+  return nullptr;
+}
+
+// Painted: visible, its thread has answered a message, and no part of it or its children waits for a paint.
+bool IsPainted(HWND dialog) {
+  if (!IsWindowVisible(dialog)) return false;
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored)) return false;
+  if (GetUpdateRect(dialog, nullptr, FALSE)) return false;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (GetUpdateRect(child, nullptr, FALSE)) return false;
+  return true;
+}
+
+bool RunOnce(const std::string& path, Sample& sample) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = "\"" + path + "\"";
+  const double start = Now();
+  if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return false;
+  HWND dialog = nullptr;
+  while (Now() - start < 20000 && !(dialog && IsPainted(dialog))) {
+    if (!dialog) dialog = FindDialogOf(process.dwProcessId);
+    Sleep(0);
+  }
+  sample.shownMs = Now() - start;
+  bool ended = false;
+  if (dialog) {
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ended = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+  }
+  sample.endedMs = Now() - start;
+  if (!ended) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return ended;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Program {
+  std::string name;
+  std::string path;
+  std::vector<double> shown;
+  std::vector<double> ended;
+};
+
+// Every row registered, so the control panel does its full load and write.
+struct PopulatedRegistry {
+  ScratchKey vs5{HKEY_CURRENT_USER, FindRegistration(IdeHost::Vs5)->keyPath};
+  ScratchKey vs6{HKEY_CURRENT_USER, FindRegistration(IdeHost::Vs6)->keyPath};
+  ScratchKey vsNet{HKEY_LOCAL_MACHINE, FindRegistration(IdeHost::VsNet)->keyPath};
+  ScratchKey vsNet2003{HKEY_LOCAL_MACHINE, FindRegistration(IdeHost::VsNet2003)->keyPath};
+  PopulatedRegistry() {
+    vs5.SetValue("", REG_SZ, std::string("1", 2));
+    vs6.SetValue("", REG_SZ, std::string("0", 2));
+    vsNet.SetDword("LoadBehavior", 3);
+    vsNet2003.SetDword("LoadBehavior", 0);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: startup_benchmark RUNS NAME=PATH [NAME=PATH ...]\n");
+    return 2;
+  }
+  const int runs = std::atoi(argv[1]);
+  std::vector<Program> programs;
+  for (int i = 2; i < argc; ++i) {
+    const std::string argument = argv[i];
+    const size_t equals = argument.find('=');
+    programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}, {}});
+  }
+  PopulatedRegistry registry;
+  // Interleaved, so that a slow phase of the machine weighs on every program alike.
+  for (int run = 0; run < runs; ++run) {
+    for (Program& program : programs) {
+      Sample sample{};
+      if (!RunOnce(program.path, sample)) {
+        std::fprintf(stderr, "%s did not show and end in time\n", program.name.c_str());
+        return 1;
+      }
+      program.shown.push_back(sample.shownMs);
+      program.ended.push_back(sample.endedMs);
+    }
+  }
+  std::printf("%-16s %14s %14s   (medians of %d runs)\n", "program", "shown+painted", "ended after OK", runs);
+  for (const Program& program : programs)
+    std::printf("%-16s %11.1f ms %11.1f ms\n", program.name.c_str(), Median(program.shown), Median(program.ended));
+  if (programs.size() >= 2)
+    std::printf("ratio %s/%s: shown %.2f, ended %.2f\n", programs[0].name.c_str(), programs[1].name.c_str(),
+                Median(programs[0].shown) / Median(programs[1].shown),
+                Median(programs[0].ended) / Median(programs[1].ended));
+  return 0;
+}
