@@ -1,6 +1,7 @@
 // Times a dialog program from process start until its window is visible and painted, and until the
 // process has ended after OK. Runs the programs named on the command line in turn, several times each.
 //   startup_benchmark RUNS NAME=PATH [NAME=PATH ...]
+#include "DialogWindow.h"
 #include "HostTable.h"
 #include "ScratchKey.h"
 
@@ -13,8 +14,6 @@
 #include <vector>
 
 namespace {
-
-const char kCaption[] = "Tessellarium Control Panel";
 
 double Now() {
   static const double frequency = [] {
@@ -32,27 +31,6 @@ struct Sample {
   double endedMs;
 };
 
-HWND FindDialogOf(DWORD processId) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", kCaption); window;
-       window = FindWindowExA(nullptr, window, "#32770", kCaption)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId) return window;
-  }
-  return nullptr;
-}
-
-// Painted: visible, its thread has answered a message, and no part of it or its children waits for a paint.
-bool IsPainted(HWND dialog) {
-  if (!IsWindowVisible(dialog)) return false;
-  DWORD_PTR ignored = 0;
-  if (!SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored)) return false;
-  if (GetUpdateRect(dialog, nullptr, FALSE)) return false;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (GetUpdateRect(child, nullptr, FALSE)) return false;
-  return true;
-}
-
 bool RunOnce(const std::string& path, Sample& sample) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -62,11 +40,7 @@ bool RunOnce(const std::string& path, Sample& sample) {
   if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
-  HWND dialog = nullptr;
-  while (Now() - start < 20000 && !(dialog && IsPainted(dialog))) {
-    if (!dialog) dialog = FindDialogOf(process.dwProcessId);
-    Sleep(0);
-  }
+  HWND dialog = WaitUntilPainted(process.dwProcessId, 20000);
   sample.shownMs = Now() - start;
   bool ended = false;
   if (dialog) {

@@ -22,7 +22,7 @@ const MessageMap* CWnd::GetThisMessageMap() {
 const MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
 
 CWnd::~CWnd() {
-  if (IsBoundToWindow()) ::DestroyWindow(m_hWnd);
+  if (m_bound) ::DestroyWindow(m_hWnd);
 }
 
 BOOL CWnd::SubclassWindow(HWND window) {
@@ -33,6 +33,7 @@ BOOL CWnd::SubclassWindow(HWND window) {
     m_hWnd = nullptr;
     return FALSE;
   }
+  m_bound = true;
   return TRUE;
 }
 
@@ -110,15 +111,10 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
   return false;
 }
 
-bool CWnd::IsBoundToWindow() const {
-  DWORD_PTR object = 0;
-  return m_hWnd && GetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, &object) &&
-         object == reinterpret_cast<DWORD_PTR>(this);
-}
-
 void CWnd::Unbind() {
   RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
   m_hWnd = nullptr;
+  m_bound = false;
   if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
 }
 

@@ -62,8 +62,8 @@ private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR object);
   bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  bool IsBoundToWindow() const;
   void Unbind();
 
   CurrentMessage m_current{};
+  bool m_bound = false;  // subclassed by this object, until the window goes
 };
