@@ -5,12 +5,17 @@
 namespace group_box {
 
 std::array<std::uint32_t, kRampSteps> RampColors(std::uint32_t base) {
+  std::uint32_t red = base & 0xFF;
+  std::uint32_t green = (base >> 8) & 0xFF;
+  std::uint32_t blue = (base >> 16) & 0xFF;
+  const auto step = [](std::uint32_t& channel) { channel = std::min<std::uint32_t>(channel + 2, 255); };
   std::array<std::uint32_t, kRampSteps> colors{};
-  std::uint32_t channels[3] = {base & 0xFF, (base >> 8) & 0xFF, (base >> 16) & 0xFF};
-  for (std::uint32_t& color : colors) {
-    for (std::uint32_t& channel : channels) channel = std::min<std::uint32_t>(channel + 2, 255);
-    color = channels[0] | (channels[1] << 8) | (channels[2] << 16);
-  }
+  std::generate(colors.begin(), colors.end(), [&] {
+    step(red);
+    step(green);
+    step(blue);
+    return red | (green << 8) | (blue << 16);
+  });
   return colors;
 }
 

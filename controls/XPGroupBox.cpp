@@ -4,6 +4,7 @@
 #include "GroupBoxLayout.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 

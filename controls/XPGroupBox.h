@@ -55,6 +55,7 @@ protected:
   void OnPaint();
   DECLARE_MESSAGE_MAP()
 
+  // Open to derived classes, so that one can read the state back; nothing else reaches it.
   CString m_caption;
   COLORREF m_borderColor;
   COLORREF m_captionBackColor;
@@ -67,7 +68,6 @@ protected:
 
 private:
   void RebuildFont();
-  SIZE MeasureCaption(CDC& dc);
   RECT DrawFrameStyle(CDC& dc, const RECT& inner, SIZE caption);
   RECT DrawHeaderStyle(CDC& dc, const RECT& inner, SIZE caption);
 };

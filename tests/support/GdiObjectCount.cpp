@@ -4,6 +4,7 @@
 #include <winternl.h>
 
 #include <cstdint>
+#include <stdexcept>
 
 namespace {
 
@@ -30,7 +31,10 @@ constexpr std::size_t kPebTableOffset = 0x94;
 }  // namespace
 
 std::size_t CountGdiObjects() {
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  PROCESS_BASIC_INFORMATION process{};
+  if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process, nullptr) != 0)
+    throw std::runtime_error("NtQueryInformationProcess failed");
+  const auto* peb = reinterpret_cast<const std::uint8_t*>(process.PebBaseAddress);
   const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebTableOffset);
   std::size_t used = 0;
   for (std::size_t index = 0; index < kTableEntries; ++index)

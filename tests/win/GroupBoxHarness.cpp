@@ -2,7 +2,11 @@
 
 #include "GradientRamp.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -30,7 +34,7 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
   return true;
 }
 
-std::string Hex(COLORREF color) {
+std::string ColorText(COLORREF color) {
   std::ostringstream out;
   out << "RGB(" << (color & 0xFF) << ", " << ((color >> 8) & 0xFF) << ", " << ((color >> 16) & 0xFF) << ")";
   return out.str();
@@ -38,7 +42,7 @@ std::string Hex(COLORREF color) {
 
 }  // namespace
 
-std::ostream& operator<<(std::ostream& out, const group_box::Rect& rect) {
+std::ostream& group_box::operator<<(std::ostream& out, const Rect& rect) {
   return out << '(' << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ')';
 }
 
@@ -47,7 +51,7 @@ void ApplyPalette(CXPGroupBox& box, const Palette& palette) {
       .SetCaptionTextColor(palette.text);
 }
 
-TestParent::TestParent(int width, int height, COLORREF background) : m_background(background) {
+TestParent::TestParent(int width, int height, COLORREF background, DWORD extraStyle) : m_background(background) {
   WNDCLASSA windowClass{};
   if (!::GetClassInfoA(::GetModuleHandleA(nullptr), kParentClass, &windowClass)) {
     windowClass.lpfnWndProc = WindowProc;
@@ -55,7 +59,7 @@ TestParent::TestParent(int width, int height, COLORREF background) : m_backgroun
     windowClass.lpszClassName = kParentClass;
     if (!::RegisterClassA(&windowClass)) throw std::runtime_error("RegisterClass failed");
   }
-  m_window.m_hWnd = ::CreateWindowExA(0, kParentClass, "", WS_POPUP, 60, 40, width, height, nullptr, nullptr,
+  m_window.m_hWnd = ::CreateWindowExA(0, kParentClass, "", WS_POPUP | extraStyle, 60, 40, width, height, nullptr, nullptr,
                                       ::GetModuleHandleA(nullptr), nullptr);
   if (!m_window.m_hWnd) throw std::runtime_error("CreateWindowEx failed");
   ::SetWindowLongPtrA(m_window.m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -85,6 +89,84 @@ LRESULT CALLBACK TestParent::WindowProc(HWND window, UINT message, WPARAM wParam
     return 0;
   }
   return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+PaintCounter::PaintCounter(HWND window) : m_window(window) {
+  ::SetWindowSubclass(m_window, OnMessage, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+}
+
+PaintCounter::~PaintCounter() { ::RemoveWindowSubclass(m_window, OnMessage, reinterpret_cast<UINT_PTR>(this)); }
+
+LRESULT CALLBACK PaintCounter::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR counter) {
+  if (message == WM_PAINT) ++reinterpret_cast<PaintCounter*>(counter)->m_count;
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+DcState DcState::Of(HDC dc) {
+  return {::GetCurrentObject(dc, OBJ_PEN), ::GetCurrentObject(dc, OBJ_BRUSH), ::GetCurrentObject(dc, OBJ_FONT),
+          ::GetTextColor(dc), ::GetBkMode(dc)};
+}
+
+bool DcState::operator==(const DcState& other) const {
+  return pen == other.pen && brush == other.brush && font == other.font && textColor == other.textColor &&
+         backgroundMode == other.backgroundMode;
+}
+
+CallerSelection::CallerSelection(HDC dc) : m_dc(dc) {
+  LOGFONTA logFont{};
+  logFont.lfHeight = -17;
+  std::strcpy(logFont.lfFaceName, "Courier New");
+  m_pen.CreatePen(PS_SOLID, 1, kPenColor);
+  m_font.CreateFontIndirect(&logFont);
+  m_keptPen = ::SelectObject(dc, m_pen);
+  m_keptBrush = ::SelectObject(dc, m_brush);
+  m_keptFont = ::SelectObject(dc, m_font);
+  ::SetTextColor(dc, RGB(7, 8, 9));
+  ::SetBkMode(dc, OPAQUE);
+  m_state = DcState::Of(dc);
+}
+
+CallerSelection::~CallerSelection() {
+  ::SelectObject(m_dc, m_keptPen);
+  ::SelectObject(m_dc, m_keptBrush);
+  ::SelectObject(m_dc, m_keptFont);
+}
+
+DibCanvas::DibCanvas(int width, int height) : m_width(width), m_height(height), m_dc(::CreateCompatibleDC(nullptr)) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  if (m_dc) m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!m_bitmap) {
+    if (m_dc) ::DeleteDC(m_dc);
+    throw std::runtime_error("no DIB section");
+  }
+  m_bits = static_cast<std::uint32_t*>(bits);
+  m_keptBitmap = ::SelectObject(m_dc, m_bitmap);
+}
+
+DibCanvas::~DibCanvas() {
+  ::SelectObject(m_dc, m_keptBitmap);
+  ::DeleteObject(m_bitmap);
+  ::DeleteDC(m_dc);
+}
+
+void DibCanvas::Fill(COLORREF color) {
+  ::GdiFlush();
+  const std::uint32_t pixel = GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color);
+  std::fill(m_bits, m_bits + static_cast<std::ptrdiff_t>(m_width) * m_height, pixel);
+}
+
+COLORREF DibCanvas::At(int x, int y) const {
+  ::GdiFlush();
+  const std::uint32_t pixel = m_bits[static_cast<std::ptrdiff_t>(y) * m_width + x];
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 void PaintNow(HWND window) {
@@ -120,12 +202,12 @@ group_box::HeaderLayout HeaderLayoutOf(InspectableGroupBox& box) {
     for (int x = area.left; x < area.right; ++x) {
       if (Near(capture.At(x, y), color, tolerance)) continue;
       if (wrong++ == 0)
-        first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " + Hex(capture.At(x, y));
+        first = "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " + ColorText(capture.At(x, y));
     }
   }
   if (wrong == 0) return ::testing::AssertionSuccess();
   std::ostringstream out;
-  out << wrong << " pixels of " << area << " are not " << Hex(color) << "; first " << first;
+  out << wrong << " pixels of " << area << " are not " << ColorText(color) << "; first " << first;
   return ::testing::AssertionFailure() << out.str();
 }
 

@@ -42,7 +42,8 @@ TEST(GroupBoxPicture, ShowsBothStylesInEveryAlignment) {
       box.SetCaptionFont(font)
           .SetGroupBoxStyle(column == 0 ? CXPGroupBox::GroupBox : CXPGroupBox::Window)
           .SetAlignment(rows[row].alignment);
-      box.SetClientBackgroundColor(RGB(255, 255, 255));
+      // A caption colour well below white, so that the ramp shows.
+      box.SetBackgroundColor(RGB(150, 180, 230), RGB(255, 255, 255));
     }
   }
   PaintNow(parent.Handle());
