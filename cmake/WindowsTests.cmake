@@ -36,9 +36,6 @@ function(add_wine_test name)
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE gtest_main project_warnings ${arg_LIBRARIES})
   if(TESSELLARIUM_RUNS_TESTS)
-    if(NOT TEST wine_up_${arg_DEPTH})
-      add_wine_environment(${arg_DEPTH})
-    endif()
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
       ENVIRONMENT "TESSELLARIUM_WINE_HOME=${CMAKE_BINARY_DIR}/wine/depth${arg_DEPTH};${arg_ENVIRONMENT}"
@@ -47,3 +44,8 @@ function(add_wine_test name)
       TIMEOUT ${arg_TIMEOUT})
   endif()
 endfunction()
+
+if(TESSELLARIUM_RUNS_TESTS)
+  add_wine_environment(24)
+  add_wine_environment(16)
+endif()
