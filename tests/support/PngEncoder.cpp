@@ -1,5 +1,7 @@
 #include "PngEncoder.h"
 
+#include <fstream>
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -97,6 +99,14 @@ std::vector<std::uint8_t> Encode(int width, int height, const std::vector<std::u
   PutChunk(file, "IDAT", StoreInZlib(raw));
   PutChunk(file, "IEND", {});
   return file;
+}
+
+bool Write(const char* path, int width, int height, const std::vector<std::uint32_t>& pixels) {
+  const std::vector<std::uint8_t> file = Encode(width, height, pixels);
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+  out.close();
+  return static_cast<bool>(out);
 }
 
 }  // namespace png

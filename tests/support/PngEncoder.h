@@ -14,4 +14,7 @@ std::uint32_t Adler32(const std::uint8_t* data, std::size_t size);
 // Pixels row by row from the top, each 0x00RRGGBB; there must be width * height of them.
 std::vector<std::uint8_t> Encode(int width, int height, const std::vector<std::uint32_t>& pixels);
 
+// Encodes and writes the file; false when it cannot be written.
+bool Write(const char* path, int width, int height, const std::vector<std::uint32_t>& pixels);
+
 }  // namespace png

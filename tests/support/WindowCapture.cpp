@@ -1,29 +1,35 @@
 #include "WindowCapture.h"
 
+#include "TopDownDib.h"
+
 #include <stdexcept>
 
 WindowCapture::WindowCapture(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
-  m_width = client.right;
-  m_height = client.bottom;
-  if (m_width <= 0 || m_height <= 0) throw std::runtime_error("nothing to capture");
+  Copy(window, 0, 0, client.right, client.bottom);
+}
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = m_width;
-  info.bmiHeader.biHeight = -m_height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+WindowCapture WindowCapture::FromScreen(HWND window) {
+  RECT frame{};
+  ::GetWindowRect(window, &frame);
+  WindowCapture capture;
+  capture.Copy(nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
+  return capture;
+}
+
+void WindowCapture::Copy(HWND dcOwner, int x, int y, int width, int height) {
+  m_width = width;
+  m_height = height;
+  if (m_width <= 0 || m_height <= 0) throw std::runtime_error("nothing to capture");
   void* bits = nullptr;
-  HDC source = ::GetDC(window);
+  HDC source = ::GetDC(dcOwner);
   HDC memory = ::CreateCompatibleDC(source);
-  HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateTopDownDib(memory, m_width, m_height, &bits);
   bool copied = false;
   if (source && memory && bitmap) {
     HGDIOBJ kept = ::SelectObject(memory, bitmap);
-    copied = ::BitBlt(memory, 0, 0, m_width, m_height, source, 0, 0, SRCCOPY) != FALSE;
+    copied = ::BitBlt(memory, 0, 0, m_width, m_height, source, x, y, SRCCOPY) != FALSE;
     ::GdiFlush();
     const auto* first = static_cast<const std::uint32_t*>(bits);
     if (copied) m_pixels.assign(first, first + static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height));
@@ -31,7 +37,7 @@ WindowCapture::WindowCapture(HWND window) {
   }
   if (bitmap) ::DeleteObject(bitmap);
   if (memory) ::DeleteDC(memory);
-  if (source) ::ReleaseDC(window, source);
+  if (source) ::ReleaseDC(dcOwner, source);
   if (!copied) throw std::runtime_error("window capture failed");
 }
 

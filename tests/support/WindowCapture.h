@@ -9,6 +9,8 @@
 class WindowCapture {
 public:
   explicit WindowCapture(HWND window);
+  // The whole window, frame included, as the screen shows it.
+  static WindowCapture FromScreen(HWND window);
 
   int Width() const { return m_width; }
   int Height() const { return m_height; }
@@ -18,6 +20,9 @@ public:
   const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
 
 private:
+  WindowCapture() = default;
+  void Copy(HWND dcOwner, int x, int y, int width, int height);
+
   int m_width = 0;
   int m_height = 0;
   std::vector<std::uint32_t> m_pixels;

@@ -1,6 +1,7 @@
 #include "GroupBoxHarness.h"
 
 #include "GradientRamp.h"
+#include "TopDownDib.h"
 
 #include <commctrl.h>
 
@@ -134,15 +135,8 @@ CallerSelection::~CallerSelection() {
 }
 
 DibCanvas::DibCanvas(int width, int height) : m_width(width), m_height(height), m_dc(::CreateCompatibleDC(nullptr)) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  if (m_dc) m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (m_dc) m_bitmap = CreateTopDownDib(m_dc, width, height, &bits);
   if (!m_bitmap) {
     if (m_dc) ::DeleteDC(m_dc);
     throw std::runtime_error("no DIB section");

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -49,11 +48,7 @@ TEST(GroupBoxPicture, ShowsBothStylesInEveryAlignment) {
   PaintNow(parent.Handle());
 
   const WindowCapture capture(parent.Handle());
-  const std::vector<std::uint8_t> file = png::Encode(capture.Width(), capture.Height(), capture.Pixels());
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  out.close();
-  EXPECT_TRUE(out) << "could not write " << path;
+  EXPECT_TRUE(png::Write(path, capture.Width(), capture.Height(), capture.Pixels())) << "could not write " << path;
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 //   window_screenshot OUTPUT.png
 #include "DialogWindow.h"
 #include "PngEncoder.h"
-#include "ScreenCapture.h"
+#include "WindowCapture.h"
 
 #include <cstdio>
-#include <fstream>
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -17,11 +16,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "window_screenshot: the control panel did not appear\n");
     return 1;
   }
-  const ScreenImage image = CaptureFromScreen(dialog);
-  const std::vector<std::uint8_t> png = png::Encode(image.width, image.height, image.pixels);
-  std::ofstream out(argv[1], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+  const WindowCapture image = WindowCapture::FromScreen(dialog);
+  const bool saved = png::Write(argv[1], image.Width(), image.Height(), image.Pixels());
   SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-  if (!out) std::fprintf(stderr, "window_screenshot: cannot write %s\n", argv[1]);
-  return out ? 0 : 1;
+  if (!saved) std::fprintf(stderr, "window_screenshot: cannot write %s\n", argv[1]);
+  return saved ? 0 : 1;
 }
