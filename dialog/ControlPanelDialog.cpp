@@ -5,6 +5,7 @@
 #include "IconPlacement.h"
 #include "resource.h"
 
+// In IdeHost order, so that a row is found by its host's value.
 const CControlPanelDialog::OnOffPair CControlPanelDialog::kRows[] = {
     {IdeHost::Vs5, IDC_VS5_ON, IDC_VS5_OFF, &CControlPanelDialog::m_vs5On, &CControlPanelDialog::m_vs5Off},
     {IdeHost::Vs6, IDC_VS6_ON, IDC_VS6_OFF, &CControlPanelDialog::m_vs6On, &CControlPanelDialog::m_vs6Off},
