@@ -7,16 +7,28 @@
 namespace {
 
 constexpr DWORD kKillWaitMs = 5000;
+constexpr int kStartAttempts = 3;
+
+// Wine now and then refuses a process start with an internal error under load (seen once in some
+// six hundred starts); that is the machine, not the program, so such a start is tried again.
+bool StartProcess(const std::string& exePath, PROCESS_INFORMATION& created) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string commandLine = "\"" + exePath + "\"";
+  for (int attempt = 1;; ++attempt) {
+    if (::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &created))
+      return true;
+    if (::GetLastError() != ERROR_INTERNAL_ERROR || attempt == kStartAttempts) return false;
+    ::Sleep(100);
+  }
+}
 
 }  // namespace
 
 ProgramProcess::ProgramProcess(const std::string& exePath) : m_id(0) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION created{};
-  std::string commandLine = "\"" + exePath + "\"";
-  if (!::CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &created))
+  if (!StartProcess(exePath, created))
     throw DriverError("cannot start " + exePath + ": error " + std::to_string(::GetLastError()));
   UniqueHandle thread(created.hThread);
   m_process = UniqueHandle(created.hProcess);
