@@ -2,7 +2,9 @@
 // process has ended after OK. Runs the programs named on the command line in turn, several times each.
 //   startup_benchmark RUNS NAME=PATH [NAME=PATH ...]
 #include "DialogWindow.h"
+#include "DriverError.h"
 #include "HostTable.h"
+#include "ProgramProcess.h"
 #include "ScratchKey.h"
 
 #include <windows.h>
@@ -32,26 +34,19 @@ struct Sample {
 };
 
 bool RunOnce(const std::string& path, Sample& sample) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + path + "\"";
   const double start = Now();
-  if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process))
-    return false;
-  HWND dialog = WaitUntilPainted(process.dwProcessId, 20000);
-  sample.shownMs = Now() - start;
-  bool ended = false;
-  if (dialog) {
+  try {
+    ProgramProcess process(path);
+    HWND dialog = WaitUntilPainted(process.Id(), 20000);
+    sample.shownMs = Now() - start;
+    if (!dialog) return false;
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ended = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+    process.WaitForExit(20000);
+    sample.endedMs = Now() - start;
+    return true;
+  } catch (const DriverError&) {
+    return false;
   }
-  sample.endedMs = Now() - start;
-  if (!ended) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return ended;
 }
 
 double Median(std::vector<double> values) {
